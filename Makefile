@@ -1,0 +1,39 @@
+# The two commands of the README: `make run` and `make test`. Both install what is
+# missing from Debian's packages first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test deps build build-asan bench clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+build-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPARTICLES_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(ASAN_BUILD) -j$(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/particles ]; then \
+	  $(BUILD)/particles; \
+	else \
+	  echo "make run: the particles program is not built yet; running the simulation trace instead" >&2; \
+	  $(BUILD)/particles-trace 1200; \
+	fi
+
+# Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test: build build-asan
+	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+	@ctest --test-dir $(ASAN_BUILD) --output-on-failure -j$(JOBS)
+
+bench: build
+	@$(BUILD)/bench/particles-bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
