@@ -11,3 +11,10 @@ class Clock {
  protected:
   ~Clock() = default;
 };
+
+// Whether more than `ms` milliseconds have passed from `start` to `now`. The
+// difference is taken modulo 2^32, so the answer stays right across the clock's
+// wrap (and signed overflow never happens).
+inline bool elapsedMoreThan(std::uint32_t start, std::uint32_t now, std::uint32_t ms) {
+  return static_cast<std::uint32_t>(now - start) > ms;
+}
