@@ -6,6 +6,7 @@ void ParticleSystem::init(int poolSize, const Vector2& a, const Vector2& b) {
   b.copyTo(vectorB);
   if (poolSize > 0) {
     nodes_.resize(static_cast<std::size_t>(poolSize));
+    liveOrder_.resize(static_cast<std::size_t>(poolSize));
     for (std::int32_t i = 0; i < poolSize; ++i) freePool.pushBack(nodes_.data(), i);
   }
   freeCount = poolSize;
@@ -18,6 +19,7 @@ void ParticleSystem::emit(const Vector2& position, double angle, double speed, i
   // Recycled bodies are not cleared: init sets every field the next frame reads.
   nodes_[i].body.init(position, angle, speed, life, colour);
   liveParticles.pushBack(nodes_.data(), i);
+  liveOrderValid_ = false;
   ++liveCount;
   --freeCount;
 }
@@ -26,6 +28,8 @@ void ParticleSystem::update() {
   for (Emitter* emitter : emitters) emitter->update();
 
   Node* nodes = nodes_.data();
+  std::int32_t* order = liveOrder_.data();
+  int visited = 0;
   std::int32_t i = liveParticles.first();
   while (i != kNoIndex) {
     Body& particle = nodes[i].body;
@@ -42,6 +46,8 @@ void ParticleSystem::update() {
     }
     particle.velocity.scale(damping);
     particle.Body::update();  // pool bodies are plain Bodies
+    order[visited++] = i;
     i = nodes[i].links.next;
   }
+  liveOrderValid_ = true;
 }

@@ -66,17 +66,30 @@ class ParticleSystem final : public EmissionTarget {
   const Node* nodes() const { return nodes_.data(); }
   Node* nodes() { return nodes_.data(); }
 
+  // The live list as a plain array of node indices, as the latest update walked
+  // it, or null once an emission outside update has changed the list since.
+  // Readers that only need the order (the draw) use it instead of chasing links:
+  // each hop of a list walk waits for the load before it.
+  const std::int32_t* liveOrder() const { return liveOrderValid_ ? liveOrder_.data() : nullptr; }
+
   // The arrays of the latest draw, reused from frame to frame.
   DrawArrays drawArrays;
 
  private:
   std::vector<Node> nodes_;
+  std::vector<std::int32_t> liveOrder_;
+  bool liveOrderValid_ = false;
 };
 
-// Calls f(body) for each live particle, in live-list order.
+// Calls f(body) for each live particle, in live-list order. Always inlined, so
+// that a caller compiled for a wider instruction set gets the loop in that set.
 template <class F>
-void forEachLive(const ParticleSystem& system, F&& f) {
+__attribute__((always_inline)) inline void forEachLive(const ParticleSystem& system, F&& f) {
   const ParticleSystem::Node* nodes = system.nodes();
+  if (const std::int32_t* order = system.liveOrder()) {
+    for (int k = 0; k < system.liveCount; ++k) f(nodes[order[k]].body);
+    return;
+  }
   for (std::int32_t i = system.liveParticles.first(); i != kNoIndex;
        i = IndexList::next(nodes, i)) {
     f(nodes[i].body);
