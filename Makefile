@@ -6,7 +6,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan bench lint clean
 
 deps:
 	@scripts/install-deps
@@ -34,6 +34,10 @@ test: build build-asan
 
 bench: build
 	@$(BUILD)/bench/particles-bench
+
+# clang-tidy with the committed configuration, and a clang-format check.
+lint: build
+	@scripts/lint $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

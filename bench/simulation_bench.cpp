@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -118,22 +119,27 @@ struct Floor {
     }
   }
 
+  static std::uint32_t bits(float v) {
+    std::uint32_t b;
+    std::memcpy(&b, &v, sizeof b);
+    return b;
+  }
+
   // Whether the system holds exactly the floor's states, bit for bit.
   bool matches(const ParticleSystem& system) const {
     std::size_t i = 0;
     bool same = true;
     forEachLive(system, [&](const Body& b) {
-      same = same && std::memcmp(&b.position.x, &px[i], 4) == 0 &&
-             std::memcmp(&b.position.y, &py[i], 4) == 0 &&
-             std::memcmp(&b.velocity.x, &vx[i], 4) == 0 &&
-             std::memcmp(&b.velocity.y, &vy[i], 4) == 0 && b.life == life[i];
+      same = same && bits(b.position.x) == bits(px[i]) && bits(b.position.y) == bits(py[i]) &&
+             bits(b.velocity.x) == bits(vx[i]) && bits(b.velocity.y) == bits(vy[i]) &&
+             b.life == life[i];
       ++i;
     });
     return same && i == px.size();
   }
 };
 
-void BM_Update(benchmark::State& state) {
+void benchUpdate(benchmark::State& state) {
   SceneAttractors attractors;
   const auto system = filledSystem(static_cast<int>(state.range(0)), attractors);
   for (auto _ : state) {
@@ -143,7 +149,7 @@ void BM_Update(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_Floor(benchmark::State& state) {
+void benchFloor(benchmark::State& state) {
   SceneAttractors attractors;
   const auto system = filledSystem(static_cast<int>(state.range(0)), attractors);
   Floor floor(*system, attractors);
@@ -163,7 +169,7 @@ void BM_Floor(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
-void BM_FillDrawArrays(benchmark::State& state) {
+void benchFillDrawArrays(benchmark::State& state) {
   SceneAttractors attractors;
   const auto system = filledSystem(static_cast<int>(state.range(0)), attractors);
   system->texMaxU = system->texMaxV = 1.0f;
@@ -179,7 +185,7 @@ void BM_FillDrawArrays(benchmark::State& state) {
 }
 
 // The same bytes, written as plainly as the machine can.
-void BM_StreamingWrite(benchmark::State& state) {
+void benchStreamingWrite(benchmark::State& state) {
   const auto n = static_cast<std::size_t>(state.range(0));
   std::vector<float> vertices(12 * n), texCoords(8 * n), colours(16 * n);
   for (auto _ : state) {
@@ -194,23 +200,23 @@ void BM_StreamingWrite(benchmark::State& state) {
 
 constexpr int kRepetitions = 5;
 
-BENCHMARK(BM_Update)->Arg(10000)->Repetitions(kRepetitions)->ReportAggregatesOnly(false);
-BENCHMARK(BM_Floor)->Arg(10000)->Repetitions(kRepetitions);
-BENCHMARK(BM_Update)->Arg(1000)->Arg(100000)->Arg(1000000)->Repetitions(kRepetitions);
-BENCHMARK(BM_FillDrawArrays)->Arg(10000)->Repetitions(kRepetitions);
-BENCHMARK(BM_StreamingWrite)->Arg(10000)->Repetitions(kRepetitions);
+BENCHMARK(benchUpdate)->Arg(10000)->Repetitions(kRepetitions)->ReportAggregatesOnly(false);
+BENCHMARK(benchFloor)->Arg(10000)->Repetitions(kRepetitions);
+BENCHMARK(benchUpdate)->Arg(1000)->Arg(100000)->Arg(1000000)->Repetitions(kRepetitions);
+BENCHMARK(benchFillDrawArrays)->Arg(10000)->Repetitions(kRepetitions);
+BENCHMARK(benchStreamingWrite)->Arg(10000)->Repetitions(kRepetitions);
 
 }  // namespace
 
 void printSimulationRatios(const RatioReporter& r) {
-  printRatio("update / floor, per particle (10000 live)", r.best("BM_Update/10000"),
-             r.best("BM_Floor/10000"), 1.3);
-  printRatio("update per particle, 1000000 / 10000", r.bestPer("BM_Update/1000000", 1e6),
-             r.bestPer("BM_Update/10000", 1e4), 1.5);
-  printRatio("update per particle, 100000 / 10000", r.bestPer("BM_Update/100000", 1e5),
-             r.bestPer("BM_Update/10000", 1e4), 1.5);
-  printRatio("update per particle, 1000 / 10000", r.bestPer("BM_Update/1000", 1e3),
-             r.bestPer("BM_Update/10000", 1e4), 1.5);
-  printRatio("draw-array fill / streaming write (10000)", r.best("BM_FillDrawArrays/10000"),
-             r.best("BM_StreamingWrite/10000"), 2.0);
+  printRatio("update / floor, per particle (10000 live)", r.best("benchUpdate/10000"),
+             r.best("benchFloor/10000"), 1.3);
+  printRatio("update per particle, 1000000 / 10000", r.bestPer("benchUpdate/1000000", 1e6),
+             r.bestPer("benchUpdate/10000", 1e4), 1.5);
+  printRatio("update per particle, 100000 / 10000", r.bestPer("benchUpdate/100000", 1e5),
+             r.bestPer("benchUpdate/10000", 1e4), 1.5);
+  printRatio("update per particle, 1000 / 10000", r.bestPer("benchUpdate/1000", 1e3),
+             r.bestPer("benchUpdate/10000", 1e4), 1.5);
+  printRatio("draw-array fill / streaming write (10000)", r.best("benchFillDrawArrays/10000"),
+             r.best("benchStreamingWrite/10000"), 2.0);
 }

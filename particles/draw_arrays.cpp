@@ -7,10 +7,10 @@ namespace {
 // Four or eight floats written with one store (two where the machine has no
 // 32-byte stores). The arrays are tightly packed, so the stores are unaligned:
 // the types promise only a float's alignment, and may alias the floats.
-typedef float Float4 __attribute__((vector_size(16)));
-typedef float Float8 __attribute__((vector_size(32)));
-typedef Float4 UnalignedFloat4 __attribute__((aligned(4), may_alias));
-typedef Float8 UnalignedFloat8 __attribute__((aligned(4), may_alias));
+using Float4 [[gnu::vector_size(16)]] = float;
+using Float8 [[gnu::vector_size(32)]] = float;
+using UnalignedFloat4 [[gnu::aligned(4), gnu::may_alias]] = Float4;
+using UnalignedFloat8 [[gnu::aligned(4), gnu::may_alias]] = Float8;
 
 inline void store(float* destination, Float4 value) {
   *reinterpret_cast<UnalignedFloat4*>(destination) = value;
