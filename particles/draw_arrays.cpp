@@ -16,7 +16,11 @@ void fillDrawArrays(const ParticleSystem& system, DrawArrays& arrays) {
   const float maxU = system.texMaxU;
   const float maxV = system.texMaxV;
   forEachLive(system, [&](const Body& particle) {
-    const double ratio = static_cast<double>(particle.life) / static_cast<double>(particle.maxLife);
+    // A body emitted with life 0 has maxLife 0 too; it is drawn like any other
+    // particle at the end of its life (size 0, alpha 0) rather than as 0 / 0.
+    const double ratio = particle.maxLife == 0 ? 0.0
+                                               : static_cast<double>(particle.life) /
+                                                     static_cast<double>(particle.maxLife);
     const double s = size * ratio;
     const bool young = particle.maxLife - particle.life < system.minVisibleAge;
     const auto alpha = young ? 0.0f : static_cast<float>(ratio);

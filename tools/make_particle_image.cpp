@@ -58,11 +58,14 @@ int main(int argc, char** argv) {
 
   std::vector<png_byte> rgba(static_cast<std::size_t>(size) * size * 4);
   const double centre = size / 2.0;
+  // The rim lies a pixel inside the border, so the outermost pixels are fully
+  // clear and the quad's edge never shows, not even under linear filtering.
+  const double radius = centre - 1.0;
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; ++x) {
       // Pixel centres, measured in radii from the image's centre.
-      const double dx = (x + 0.5 - centre) / centre;
-      const double dy = (y + 0.5 - centre) / centre;
+      const double dx = (x + 0.5 - centre) / radius;
+      const double dy = (y + 0.5 - centre) / radius;
       png_byte* p = &rgba[(static_cast<std::size_t>(y) * size + x) * 4];
       p[0] = p[1] = p[2] = 255;
       p[3] = static_cast<png_byte>(std::lround(255.0 * glow(std::sqrt(dx * dx + dy * dy))));
