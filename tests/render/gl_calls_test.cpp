@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "particles/particle_system.h"
+#include "platform/text_drawer.h"
 #include "platform/texture_upload.h"
+#include "tests/alloc_counter.h"
 #include "tests/render/recording_gl.h"
 
 namespace {
@@ -92,6 +94,27 @@ TEST_F(DrawCalls, EveryFrameSetsTheFiltersAndDrawsOnce) {
   EXPECT_EQ(second[11], call("glDrawArrays", {GL_QUADS, 0, 8}));
   expected.insert(expected.end(), second.begin(), second.end());
   expectCalls(expected);
+}
+
+TEST_F(DrawCalls, TheSteadyStateAllocatesNothing) {
+  for (int i = 0; i < 10; ++i) system.emit(Vector2{}, 0.0, 0.0, 30, kWhite);
+  recording_gl::model().quiet = true;
+  system.draw();  // grows the arrays
+  for (int i = 0; i < 5; ++i) system.update();
+  const std::size_t before = alloc_counter::allocations();
+  system.draw();
+  system.draw();
+  EXPECT_EQ(alloc_counter::allocations(), before);
+}
+
+TEST(TextCalls, OnlyTheFirstCallAllocates) {
+  recording_gl::reset();
+  recording_gl::model().quiet = true;
+  drawText("first call makes the atlas", 0, 0);
+  const std::size_t before = alloc_counter::allocations();
+  drawText("FPS : 60", 8, 576);
+  drawText("Up/Down: Move emitter away from/towards the camera (-80.0000000)", 8, 75);
+  EXPECT_EQ(alloc_counter::allocations(), before);
 }
 
 class UploadCalls : public ::testing::Test {

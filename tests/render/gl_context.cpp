@@ -19,7 +19,9 @@ OffscreenGl::OffscreenGl(int width, int height)
 }
 
 OffscreenGl::~OffscreenGl() {
-  if (context_ != nullptr) OSMesaDestroyContext(context_);
+  if (context_ == nullptr) return;
+  OSMesaMakeCurrent(nullptr, nullptr, GL_UNSIGNED_BYTE, 0, 0);
+  OSMesaDestroyContext(context_);
 }
 
 std::vector<std::uint8_t> OffscreenGl::readFrame() const {

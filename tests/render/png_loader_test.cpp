@@ -162,6 +162,8 @@ std::string label(const Case& c) {
          (c.transparency ? "_trns" : "");
 }
 
+void PrintTo(const Case& c, std::ostream* out) { *out << label(c); }
+
 class PngFormats : public ::testing::TestWithParam<Case> {};
 
 TEST_P(PngFormats, LoadsAsRgba8WithTheRightPixels) {

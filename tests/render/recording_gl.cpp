@@ -28,6 +28,7 @@ void reset() {
 namespace {
 
 void record(const char* name, std::initializer_list<double> args, const void* pointer = nullptr) {
+  if (recording_gl::model().quiet) return;
   recording_gl::calls().push_back({name, args, pointer});
 }
 
@@ -102,3 +103,22 @@ GLint gluScaleImage(GLenum format, GLsizei wIn, GLsizei hIn, GLenum typeIn, cons
   std::memset(dataOut, 0, static_cast<std::size_t>(wOut) * hOut * 4);
   return 0;
 }
+
+// What the text drawer calls besides the above.
+void glPushAttrib(GLbitfield mask) { record("glPushAttrib", {double(mask)}); }
+void glPopAttrib() { record("glPopAttrib", {}); }
+void glMatrixMode(GLenum mode) { record("glMatrixMode", {double(mode)}); }
+void glLoadIdentity() { record("glLoadIdentity", {}); }
+void glOrtho(GLdouble left, GLdouble right, GLdouble bottom, GLdouble top, GLdouble near,
+             GLdouble far) {
+  record("glOrtho", {left, right, bottom, top, near, far});
+}
+void glEnable(GLenum cap) { record("glEnable", {double(cap)}); }
+void glDisable(GLenum cap) { record("glDisable", {double(cap)}); }
+void glTexEnvi(GLenum target, GLenum pname, GLint param) {
+  record("glTexEnvi", {double(target), double(pname), double(param)});
+}
+void glBegin(GLenum mode) { record("glBegin", {double(mode)}); }
+void glEnd() { record("glEnd", {}); }
+void glTexCoord2f(GLfloat s, GLfloat t) { record("glTexCoord2f", {double(s), double(t)}); }
+void glVertex2i(GLint x, GLint y) { record("glVertex2i", {double(x), double(y)}); }

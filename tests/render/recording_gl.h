@@ -25,6 +25,7 @@ struct Model {
   int refuseEverything = 0;       // the proxy accepts no size at all
   unsigned int boundTexture = 0;  // GL_TEXTURE_BINDING_2D
   unsigned int nextName = 1;
+  bool quiet = false;  // record nothing, so that a test can count allocations
 };
 Model& model();
 
