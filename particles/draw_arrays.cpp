@@ -54,7 +54,11 @@ void fillDrawArrays(const ParticleSystem& system, DrawArrays& arrays) {
   const double size = system.particleSize;
   const int minVisibleAge = system.minVisibleAge;
   forEachLive(system, [&](const Body& particle) __attribute__((always_inline)) {
-    const double ratio = static_cast<double>(particle.life) / static_cast<double>(particle.maxLife);
+    // A body emitted with life 0 has maxLife 0 too; it is drawn like any other
+    // particle at the end of its life (size 0, alpha 0) rather than as 0 / 0.
+    const double ratio = particle.maxLife == 0 ? 0.0
+                                               : static_cast<double>(particle.life) /
+                                                     static_cast<double>(particle.maxLife);
     const double s = size * ratio;
     // The age test does not change the size: a young particle is a full-size,
     // fully transparent quad.
