@@ -106,27 +106,18 @@ bool decode(png_structp png, png_infop info, Image& image, std::vector<png_bytep
 
 }  // namespace
 
-ImageLoadResult loadPngImage(const std::string& fileName) {
+namespace {
+
+// Decodes the PNG stream `file` from its first byte, and closes it.
+ImageLoadResult decodeStream(std::FILE* file) {
   ImageLoadResult result;
   DecodeState state;
-  state.file = std::fopen(fileName.c_str(), "rb");
-  if (state.file == nullptr) {
-    result.reason = openFailure(errno);
-    return result;
-  }
-
-  struct stat status {};
+  state.file = file;
   png_byte signature[8] = {};
-  if (fstat(fileno(state.file), &status) != 0) {
-    result.reason = openFailure(errno);
-  } else if (S_ISDIR(status.st_mode)) {
-    result.reason = "is a directory";
-  } else if (std::fread(signature, 1, sizeof signature, state.file) != sizeof signature ||
-             png_sig_cmp(signature, 0, sizeof signature) != 0) {
-    result.reason = std::ferror(state.file) ? openFailure(errno) : "not a PNG file";
-  }
-  if (!result.reason.empty()) {
-    std::fclose(state.file);
+  if (std::fread(signature, 1, sizeof signature, file) != sizeof signature ||
+      png_sig_cmp(signature, 0, sizeof signature) != 0) {
+    result.reason = std::ferror(file) ? openFailure(errno) : "not a PNG file";
+    std::fclose(file);
     return result;
   }
 
@@ -134,7 +125,7 @@ ImageLoadResult loadPngImage(const std::string& fileName) {
   png_infop info = png ? png_create_info_struct(png) : nullptr;
   if (info == nullptr) {
     png_destroy_read_struct(&png, nullptr, nullptr);
-    std::fclose(state.file);
+    std::fclose(file);
     result.reason = "out of memory";
     return result;
   }
@@ -145,7 +136,7 @@ ImageLoadResult loadPngImage(const std::string& fileName) {
   std::string reason;
   const bool decoded = decode(png, info, *image, rows, reason);
   png_destroy_read_struct(&png, &info, nullptr);
-  std::fclose(state.file);
+  std::fclose(file);
 
   if (decoded) {
     result.image = std::move(image);
@@ -154,4 +145,26 @@ ImageLoadResult loadPngImage(const std::string& fileName) {
     if (result.reason.empty()) result.reason = "cannot be decoded";
   }
   return result;
+}
+
+}  // namespace
+
+ImageLoadResult loadPngImage(const std::string& fileName) {
+  std::FILE* file = std::fopen(fileName.c_str(), "rb");
+  if (file == nullptr) return {nullptr, openFailure(errno)};
+  struct stat status {};
+  if (fstat(fileno(file), &status) != 0 || S_ISDIR(status.st_mode)) {
+    const int error = S_ISDIR(status.st_mode) ? EISDIR : errno;
+    std::fclose(file);
+    return {nullptr, openFailure(error)};
+  }
+  return decodeStream(file);
+}
+
+ImageLoadResult loadPngImage(const void* bytes, std::size_t size) {
+  if (size == 0) return {nullptr, "not a PNG file"};
+  // fmemopen only reads from the buffer; the cast drops a const it never uses.
+  std::FILE* file = fmemopen(const_cast<void*>(bytes), size, "rb");
+  if (file == nullptr) return {nullptr, openFailure(errno)};
+  return decodeStream(file);
 }

@@ -3,6 +3,7 @@
 // converted; a file that cannot be decoded yields no image and a short reason
 // that a caller can put into its own message.
 
+#include <cstddef>
 #include <memory>
 #include <string>
 
@@ -17,3 +18,5 @@ struct ImageLoadResult {
 };
 
 ImageLoadResult loadPngImage(const std::string& fileName);
+// The same decoder over a PNG file's bytes in memory.
+ImageLoadResult loadPngImage(const void* bytes, std::size_t size);
