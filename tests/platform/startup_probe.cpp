@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "shell/startup.h"
@@ -37,6 +39,8 @@ void enabled(std::FILE* out, const char* name, GLenum what) {
 void dumpState(Keyboard&, Clock&) {
   std::FILE* out = std::fopen(outputPath, "w");
   if (!out) return;
+  char cwd[4096] = {};
+  std::fprintf(out, "cwd %s\n", getcwd(cwd, sizeof cwd) ? cwd : "?");
   std::fprintf(out, "version %s\n", reinterpret_cast<const char*>(glGetString(GL_VERSION)));
   floats(out, "projection", GL_PROJECTION_MATRIX, 16);
   floats(out, "modelview", GL_MODELVIEW_MATRIX, 16);

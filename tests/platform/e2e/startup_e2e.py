@@ -19,8 +19,8 @@ TITLE = "particles"
 WIDTH, HEIGHT = 800, 600
 
 
-def start_answered(session, program, choice, args=()):
-    process = session.start([program, *args])
+def start_answered(session, program, choice, args=(), cwd=None):
+    process = session.start([program, *args], cwd=cwd)
     session.answer(session.find_window(TITLE, dialog=True), choice)
     return process
 
@@ -130,11 +130,15 @@ def check_gl_state(state):
 def gl_state(choice, width, height, fullscreen):
     with Session(width, height) as session:
         path = os.path.join(session.tmp, "state")
-        process = start_answered(session, STARTUP_PROBE, choice, [path])
+        # Started elsewhere, the program still works in its own directory.
+        process = start_answered(session, STARTUP_PROBE, choice, [path], cwd=session.tmp)
         status, out, err = session.finish(process)
         check(status == 0, f"probe status {status}; stderr: {err}")
         check(out == "", f"something on stdout: {out!r}")
         state = read_state(path)
+        program_directory = os.path.dirname(os.path.realpath(STARTUP_PROBE))
+        check(state["cwd"] == [program_directory],
+              f"working directory {state['cwd']}, not the program's {program_directory}")
         check_gl_state(state)
         check(state["fullscreen"] == [fullscreen], f"fullscreen flag {state['fullscreen']}")
         if fullscreen == "1":

@@ -129,11 +129,12 @@ class Session:
 
     # Processes
 
-    def start(self, args, env=None, stdin=subprocess.DEVNULL, name="program"):
+    def start(self, args, env=None, stdin=subprocess.DEVNULL, name="program", cwd=None):
         """Starts args with standard output and error captured into files."""
         out = open(os.path.join(self.tmp, name + ".out"), "wb+")
         err = open(os.path.join(self.tmp, name + ".err"), "wb+")
-        process = subprocess.Popen(args, env=env or self.env, stdin=stdin, stdout=out, stderr=err)
+        process = subprocess.Popen(args, env=env or self.env, stdin=stdin, stdout=out, stderr=err,
+                                   cwd=cwd)
         process.out_file, process.err_file = out, err
         self.processes.append(process)
         return process
