@@ -20,7 +20,9 @@ std::string slurp(const std::string& path) {
 }
 
 Outcome trace(const std::string& args, const std::string& script = "") {
-  const std::string dir = testing::TempDir();
+  // ctest runs the cases of this file in parallel: each uses files of its own.
+  const std::string dir =
+      testing::TempDir() + testing::UnitTest::GetInstance()->current_test_info()->name() + ".";
   const std::string scriptPath = dir + "trace_test.script";
   if (!script.empty()) std::ofstream(scriptPath) << script;
   const std::string command = std::string(PARTICLES_TRACE) + " " + args +

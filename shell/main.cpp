@@ -1,0 +1,4 @@
+#include "shell/main_routine.h"
+#include "shell/startup.h"
+
+int main() { return runStartup(runMainRoutine); }
