@@ -26,8 +26,13 @@ add_library(particles_startup STATIC
 )
 target_link_libraries(particles_startup PUBLIC particles_sdl particles_core OpenGL::GL OpenGL::GLU)
 
-add_executable(particles
-  shell/main.cpp
+# The frame loop's display half, shared by the program and the tools that run
+# the same frames on a screen or offscreen.
+add_library(particles_frame STATIC
   shell/main_routine.cpp
+  shell/gl_frame_output.cpp
 )
-target_link_libraries(particles PRIVATE particles_startup)
+target_link_libraries(particles_frame PUBLIC particles_startup particles_shell particles_gl)
+
+add_executable(particles shell/main.cpp)
+target_link_libraries(particles PRIVATE particles_frame)

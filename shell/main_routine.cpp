@@ -1,18 +1,24 @@
 #include "shell/main_routine.h"
 
-#include <GL/gl.h>
+#include <memory>
 
 #include "platform/cursor.h"
-#include "platform/display.h"
-#include "platform/keyboard.h"
+#include "shell/frame_loop.h"
+#include "shell/gl_frame_output.h"
+#include "shell/scene.h"
 
-// For now only blank frames until Escape; the scene and the frame loop take its
-// place.
-void runMainRoutine(Keyboard& keyboard, Clock& /*clock*/) {
-  hidePointer();
-  while (keyboard.pressed(key::kEscape) == 0) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    presentFrame();
+void runMainRoutine(Keyboard& keyboard, Clock& clock) {
+  // The scene holds the 10000-body pool: keep it off the stack.
+  const auto scene = std::make_unique<Scene>();
+  SceneServices services;
+  services.loadTexture = [](ParticleSystem& system) { system.loadTexture("particle2.png"); };
+  services.hidePointer = hidePointer;
+  setUpScene(*scene, services);
+
+  LoopState loop;
+  Overlay overlay;
+  GlFrameOutput output;
+  while (runFrame(*scene, loop, overlay, keyboard, clock, output)) {
   }
   showPointer();
 }

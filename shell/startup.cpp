@@ -33,8 +33,8 @@ DisplayOpening openDisplay(bool fullscreen) {
 }  // namespace
 
 int runStartup(MainRoutine mainRoutine) {
-  // Without it the particle image is not found beside the program; that is not
-  // fatal (the particles are then drawn untextured), so it is only logged.
+  // Without it the particle image is not found beside the program, and loading
+  // it ends the program with a message naming the file; here it is only logged.
   if (const auto reason = enterProgramDirectory())
     debugLog("cannot enter the program's directory: " + *reason);
 
