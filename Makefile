@@ -3,10 +3,12 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS       ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps build build-asan bench lint clean
+.PHONY: run test deps build build-asan bench lint fuzz clean
 
 deps:
 	@scripts/install-deps
@@ -39,5 +41,17 @@ bench: build
 lint: build
 	@scripts/lint $(BUILD)
 
+# The PNG decoder under libFuzzer for FUZZ_SECONDS, from generated seeds and every
+# input kept in tests/fuzz/regressions. A crash leaves its input in $(FUZZ_BUILD)/.
+fuzz: deps
+	@cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPARTICLES_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/corpus
+	@$(FUZZ_BUILD)/tests/fuzz/make_seeds $(FUZZ_BUILD)/corpus
+	@$(FUZZ_BUILD)/tests/fuzz/png_fuzz -max_total_time=$(FUZZ_SECONDS) -max_len=65536 \
+	  -rss_limit_mb=4096 -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/ \
+	  $(FUZZ_BUILD)/corpus tests/fuzz/regressions
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
