@@ -12,10 +12,12 @@ using Float8 [[gnu::vector_size(32)]] = float;
 using UnalignedFloat4 [[gnu::aligned(4), gnu::may_alias]] = Float4;
 using UnalignedFloat8 [[gnu::aligned(4), gnu::may_alias]] = Float8;
 
-inline void store(float* destination, Float4 value) {
+// Taken by reference and always inlined: a 32-byte vector passed by value would
+// have a different calling convention in the AVX2 copy of the fill.
+[[gnu::always_inline]] inline void store(float* destination, const Float4& value) {
   *reinterpret_cast<UnalignedFloat4*>(destination) = value;
 }
-inline void store(float* destination, Float8 value) {
+[[gnu::always_inline]] inline void store(float* destination, const Float8& value) {
   *reinterpret_cast<UnalignedFloat8*>(destination) = value;
 }
 
