@@ -22,12 +22,7 @@ build-asan: deps
 	@cmake --build $(ASAN_BUILD) -j$(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/particles ]; then \
-	  $(BUILD)/particles; \
-	else \
-	  echo "make run: the particles program is not built yet; running the simulation trace instead" >&2; \
-	  $(BUILD)/particles-trace 1200; \
-	fi
+	@$(BUILD)/particles
 
 # Every test, then every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build build-asan
