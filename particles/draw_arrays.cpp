@@ -33,9 +33,10 @@ using UnalignedFloat8 [[gnu::aligned(4), gnu::may_alias]] = Float8;
   const Int8 keep036{-1, -1, 0, -1, -1, 0, -1, -1};
   const Int8 keep147{0, -1, -1, 0, -1, -1, 0, -1};
   const Int8 keep258{-1, 0, -1, -1, 0, -1, -1, 0};
-  const Float8 zero{};
-  const auto& lb = leftBottom;
-  const auto& tr = topRight;
+  // Not const: clang wants both arms of ?: of one type, qualifiers included.
+  Float8 zero{};
+  Float8 lb = leftBottom;
+  Float8 tr = topRight;
   // l(j) = j, b(j) = 4 + j, t(j) = 8 + j, r(j) = 12 + j; 0 marks a z lane.
   store(destination + 0, keep036 ? __builtin_shufflevector(lb, tr, 0, 4, 0, 0, 8, 0, 12, 8) : zero);
   store(destination + 8, keep147 ? __builtin_shufflevector(lb, tr, 0, 12, 4, 0, 1, 5, 0, 1) : zero);
@@ -125,7 +126,7 @@ void fillDrawArrays(const ParticleSystem& system, DrawArrays& arrays) {
       const Float8 topRight = __builtin_convertvector(
           __builtin_shufflevector(y + s, x + s, 0, 1, 2, 3, 4, 5, 6, 7), Float8);
       writeVertices(vertex, leftBottom, topRight);
-      for (int j = 0; j < 4; ++j) writeColour(colour + 16 * j, *quad[j]->colour, alpha[j]);
+      for (std::size_t j = 0; j < 4; ++j) writeColour(colour + 16 * j, *quad[j]->colour, alpha[j]);
       vertex += 48;
       colour += 64;
     }

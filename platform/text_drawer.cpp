@@ -11,8 +11,8 @@ namespace {
 // The atlas holds the 128 cells of characters 0 to 127, 16 to a row.
 constexpr int kAtlasColumns = 16;
 constexpr int kAtlasRows = 8;
-constexpr int kAtlasWidth = kAtlasColumns * kFontCellWidth;    // 128
-constexpr int kAtlasHeight = kAtlasRows * kFontCellHeight;     // 128
+constexpr int kAtlasWidth = kAtlasColumns * kFontCellWidth;  // 128
+constexpr int kAtlasHeight = kAtlasRows * kFontCellHeight;   // 128
 
 GLuint atlas = 0;
 
@@ -45,8 +45,8 @@ void createAtlas() {
   glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
   glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
   glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kAtlasWidth, kAtlasHeight, 0, GL_RGBA,
-               GL_UNSIGNED_BYTE, texels.data());
+  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kAtlasWidth, kAtlasHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+               texels.data());
   glPopClientAttrib();
 }
 
@@ -85,8 +85,10 @@ void drawText(std::string_view text, int x, int y) {
     const auto c = static_cast<unsigned char>(ch);
     // Characters outside the font are empty cells: they only advance the pen.
     if (c > kFontFirstChar && c <= kFontLastChar) {
-      const float u = static_cast<float>(c % kAtlasColumns) * kCellU;
-      const float v = static_cast<float>(c / kAtlasColumns) * kCellV;
+      const int column = c % kAtlasColumns;
+      const int row = c / kAtlasColumns;  // whole rows of the atlas
+      const float u = static_cast<float>(column) * kCellU;
+      const float v = static_cast<float>(row) * kCellV;
       const int right = left + kFontCellWidth;
       const int bottom = y + kFontCellHeight;
       glTexCoord2f(u, v);
